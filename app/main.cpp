@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "shell/application.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    shell::Application windows;
+    return app.exec();
+}
