@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -99,6 +100,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     SetWindowLook(this, LayoutFont(13, true), Colour::Black, Colour::ButtonFace);
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu keeps the system's font; the window's bold font is for its controls.
+    const QFont systemFont = QApplication::font();
+    QFont menuFont(systemFont.family(), systemFont.pointSize());
+    menuFont.setBold(false);
+    menuBar()->setFont(menuFont);
+    N1->setFont(menuFont);
     N1->setObjectName(QStringLiteral("N1"));
     N3->setObjectName(QStringLiteral("N3"));
     N4->setObjectName(QStringLiteral("N4"));
