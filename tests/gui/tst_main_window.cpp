@@ -56,6 +56,7 @@ private:
     QString caption(const char* name) const { return find<QLabel>(form, name)->text(); }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     void type(const char* name, const QString& text);
+    void fill(const QStringList& typed);  // EditUb to EditUk; empty entries are skipped
     QStringList slotTexts() const;
 
     std::unique_ptr<shell::Application> app;
@@ -88,6 +89,14 @@ void TstMainWindow::type(const char* name, const QString& text)
             QTest::keyClick(edit, c.toLatin1());
         else  // beyond what keyClick spells: a key press carrying the character
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void TstMainWindow::fill(const QStringList& typed)
+{
+    for (int i = 0; i < typed.size(); ++i) {
+        if (!typed[i].isEmpty())
+            type(kFields[i], typed[i]);
     }
 }
 
@@ -185,9 +194,7 @@ void TstMainWindow::lineRestoresDefaultReactance()
 void TstMainWindow::resetEmptiesAndHides()
 {
     click("BtnTrans3");
-    const char* inputs[] = {"115", "40", "10,5", "17", "6"};
-    for (int i = 0; i < 5; ++i)
-        type(kFields[i], inputs[i]);
+    fill({"115", "40", "10,5", "17", "6"});
     click("BtnReady");
     QCOMPARE(slotTexts().size(), 3);
     const calc::CalcState before = app->Form1->calcState();
@@ -286,10 +293,7 @@ void TstMainWindow::workedExamples()
     QFETCH(QStringList, typed);
     QFETCH(QStringList, slots);
     click(qPrintable(button));
-    for (int i = 0; i < 5; ++i) {
-        if (!typed[i].isEmpty())
-            type(kFields[i], typed[i]);
-    }
+    fill(typed);
     click("BtnReady");
     QCOMPARE(slotTexts(), slots);
     QVERIFY(control("BtnOther")->isVisible());
@@ -302,9 +306,7 @@ void TstMainWindow::workedExamples()
 void TstMainWindow::tabOrder()
 {
     click("BtnTrans3");
-    const char* inputs[] = {"115", "40", "10,5", "17", "6"};
-    for (int i = 0; i < 5; ++i)
-        type(kFields[i], inputs[i]);
+    fill({"115", "40", "10,5", "17", "6"});
     click("BtnReady");
 
     field("Xrez")->setFocus();
@@ -331,10 +333,7 @@ void TstMainWindow::emptyRequiredFieldOpensInputErrorWindow()
     QFETCH(QString, button);
     QFETCH(QStringList, typed);
     click(qPrintable(button));
-    for (int i = 0; i < 5; ++i) {
-        if (!typed[i].isEmpty())
-            type(kFields[i], typed[i]);
-    }
+    fill(typed);
     const calc::CalcState before = app->Form1->calcState();
 
     struct Seen {
@@ -411,9 +410,7 @@ void TstMainWindow::malformedNumberIsReported()
 void TstMainWindow::faultKeepsEarlierSlots()
 {
     click("BtnGen");
-    const char* inputs[] = {"10,5", "100", "0,2", "0,25"};
-    for (int i = 0; i < 4; ++i)
-        type(kFields[i], inputs[i]);
+    fill({"10,5", "100", "0,2", "0,25"});
     click("BtnReady");
     QCOMPARE(slotTexts(), (QStringList{"X=|   0.22", "X2=|   0.28"}));
 
@@ -453,9 +450,7 @@ void TstMainWindow::faultKeepsEarlierSlots()
 void TstMainWindow::slotsNotWrittenKeepTheirTexts()
 {
     click("BtnGen");
-    const char* inputs[] = {"10,5", "100", "0,2", "0,25"};
-    for (int i = 0; i < 4; ++i)
-        type(kFields[i], inputs[i]);
+    fill({"10,5", "100", "0,2", "0,25"});
     click("BtnReady");
     field("EditX2")->clear();
     field("EditXd")->clear();
