@@ -24,7 +24,7 @@ constexpr std::string_view kCaptionLow = "X\u043d=";
 class Run {
 public:
     Run(CalcState& state, const InputTexts& texts, char32_t separator, const ResultSink& show)
-        : s(state), texts_(texts), separator_(separator), show_(show) {}
+        : state(state), texts_(texts), separator_(separator), show_(show) {}
 
     void convert(InputField field)
     {
@@ -43,26 +43,26 @@ public:
     void result(int slot, std::string_view caption, double& field, Extended value)
     {
         field = StoreDouble(value);
-        s.ResultText = FormatResult(field);
+        state.ResultText = FormatResult(field);
         repeat(slot, caption);
     }
 
     // Shows the last formatted result again, in another slot.
-    void repeat(int slot, std::string_view caption) { show_(slot, caption, s.ResultText); }
+    void repeat(int slot, std::string_view caption) { show_(slot, caption, state.ResultText); }
 
-    CalcState& s;
+    CalcState& state;
 
 private:
     double& stored(InputField field)
     {
         switch (field) {
-        case Ub: return s.Ub;
-        case Snom: return s.Snom;
-        case Xd: return s.Xd;
-        case X2: return s.X2;
-        case Uk: return s.Uk;
+        case Ub: return state.Ub;
+        case Snom: return state.Snom;
+        case Xd: return state.Xd;
+        case X2: return state.X2;
+        case Uk: return state.Uk;
         }
-        return s.Uk;  // unreachable: every enumerator is handled above
+        return state.Uk;  // unreachable: every enumerator is handled above
     }
 
     const InputTexts& texts_;
@@ -76,7 +76,7 @@ using E = Extended;
 
 void generator(Run& run)
 {
-    CalcState& s = run.s;
+    CalcState& s = run.state;
     run.convert(kGenRequired);
     run.result(1, kCaptionX, s.XOut, Divide(E(s.Xd) * s.Ub * s.Ub, s.Snom));
     if (!run.text(X2).empty()) {
@@ -92,7 +92,7 @@ E threeWindingReactance(const CalcState& s, double uk)
 
 void threeWindingTransformer(Run& run)
 {
-    CalcState& s = run.s;
+    CalcState& s = run.state;
     run.convert(kTrans3Required);
     s.UkV = StoreDouble(Divide(E(s.Xd) + s.X2 - s.Uk, 2));
     s.UkS = StoreDouble(Divide(E(s.Xd) + s.Uk - s.X2, 2));
@@ -112,7 +112,7 @@ E voltageRatioSquared(const CalcState& s)
 
 void twinReactor(Run& run)
 {
-    CalcState& s = run.s;
+    CalcState& s = run.state;
     run.convert(kFourRequired);
     run.result(1, kCaptionX, s.XOut, -E(s.X2) * s.Xd * voltageRatioSquared(s));
     run.result(2, kCaptionX, s.XOut2, (1 + E(s.X2)) * s.Xd * voltageRatioSquared(s));

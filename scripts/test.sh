@@ -13,7 +13,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   dir="$root/build-sanitize"
   options+=(-DTIVERON_SANITIZE=ON)
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-  export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 

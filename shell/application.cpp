@@ -18,7 +18,8 @@ namespace {
 // The main window's designed outer size, by which it is centred.
 constexpr QSize kMainOuterSize(544, 410);
 
-TForm1* createMainWindow()
+// The application's title and icon, then the main window, shown at once.
+TForm1* startMainWindow()
 {
     QCoreApplication::setApplicationName(ApplicationTitle(QCoreApplication::applicationFilePath()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
@@ -38,7 +39,7 @@ QString ApplicationTitle(const QString& executablePath)
 }
 
 Application::Application()
-    : Form1(createMainWindow()),
+    : Form1(startMainWindow()),
       Form5(new TForm5(Form1)),
       Form6(new TForm6(Form1)),
       Form2(new TForm2(Form1))

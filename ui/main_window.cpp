@@ -111,8 +111,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     N4->setObjectName(QStringLiteral("N4"));
     resize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
 
-    for (QWidget* panel : {PanelRez, PanelZadan, PanelDate})
-        panel->setFocusPolicy(Qt::NoFocus);
     setTabOrder(Xrez, Edit2);
     setTabOrder(Edit2, Edit3);
     setTabOrder(Edit3, EditUb);
