@@ -17,13 +17,11 @@ const ControlRow kControls[] = {
 
 }  // namespace
 
-TForm5::TForm5(QWidget* owner) : ModalWindow(owner)
+TForm5::TForm5(QWidget* owner) : ModalWindow(owner, kControls)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    SetWindowLook(this, LayoutFont(11, false), Colour::WindowText, Colour::White);
-    BuildControls(this, kControls);
     setFixedSize(297, 90);
     connect(Control<SpeedButton>(this, "SpeedButton1"), &SpeedButton::clicked, this, &QDialog::close);
 }

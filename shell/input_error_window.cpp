@@ -21,20 +21,13 @@ const ControlRow kControls[] = {
 
 }  // namespace
 
-QWidget* TForm2::buildControls()
-{
-    BuildControls(this, kControls);
-    return this;
-}
-
-TForm2::TForm2(QWidget* owner) : ModalWindow(owner)
+TForm2::TForm2(QWidget* owner) : ModalWindow(owner, kControls)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Ошибка ввода данных"));
     // The platform's default frame: sizeable, with system menu, minimise and maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    SetWindowLook(this, LayoutFont(11, false), Colour::WindowText, Colour::White);
     resize(kClientSize);
     SpeedButton1->setOpaque(true);
     connect(SpeedButton1, &SpeedButton::clicked, this, &TForm2::SpeedButton1Click);

@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "shell/modal_window.h"
-#include "ui/control_table.h"
 #include "ui/speed_button.h"
 
 class TForm2 : public ModalWindow {
@@ -18,9 +17,6 @@ protected:
     QPoint firstPlace() const override;
 
 private:
-    QWidget* buildControls();
-
-    QWidget* const client_ = buildControls();
-    QLabel* const Label1 = Control<QLabel>(client_, "Label1");
-    SpeedButton* const SpeedButton1 = Control<SpeedButton>(client_, "SpeedButton1");
+    QLabel* const Label1 = Control<QLabel>(this, "Label1");
+    SpeedButton* const SpeedButton1 = Control<SpeedButton>(this, "SpeedButton1");
 };

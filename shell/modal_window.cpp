@@ -2,7 +2,11 @@
 
 #include <QKeyEvent>
 
-ModalWindow::ModalWindow(QWidget* owner) : QDialog(owner) {}
+ModalWindow::ModalWindow(QWidget* owner, std::span<const ControlRow> controls) : QDialog(owner)
+{
+    SetWindowLook(this, LayoutFont(11, false), Colour::WindowText, Colour::White);
+    BuildControls(this, controls);
+}
 
 void ModalWindow::ShowModal()
 {

@@ -2,6 +2,9 @@
 // A secondary window: created hidden once, shown modally on demand, hidden when closed.
 
 #include <QDialog>
+#include <span>
+
+#include "ui/control_table.h"
 
 class ModalWindow : public QDialog {
     Q_OBJECT
@@ -11,7 +14,10 @@ public:
     void ShowModal();
 
 protected:
-    explicit ModalWindow(QWidget* owner);
+    // Gives the window the look all secondary windows share (11-pixel regular text
+    // in window text on white) and builds `controls` on it, so that a derived
+    // class's members can look them up.
+    ModalWindow(QWidget* owner, std::span<const ControlRow> controls);
     virtual QPoint firstPlace() const = 0;
     // The window has no default or cancel button: Enter and Escape do nothing.
     void keyPressEvent(QKeyEvent* event) override;

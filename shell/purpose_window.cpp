@@ -24,13 +24,7 @@ const ControlRow kControls[] = {
 
 }  // namespace
 
-QWidget* TForm6::buildControls()
-{
-    BuildControls(this, kControls);
-    return this;
-}
-
-TForm6::TForm6(QWidget* owner) : ModalWindow(owner)
+TForm6::TForm6(QWidget* owner) : ModalWindow(owner, kControls)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Назначение программы"));
@@ -39,7 +33,6 @@ TForm6::TForm6(QWidget* owner) : ModalWindow(owner)
     QPixmap noIcon(16, 16);
     noIcon.fill(Qt::transparent);
     setWindowIcon(noIcon);
-    SetWindowLook(this, LayoutFont(11, false), Colour::WindowText, Colour::White);
     setFixedSize(kClientSize);
     connect(SpeedButton1, &SpeedButton::clicked, this, &TForm6::SpeedButton1Click);
 }

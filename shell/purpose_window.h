@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "shell/modal_window.h"
-#include "ui/control_table.h"
 #include "ui/speed_button.h"
 
 class TForm6 : public ModalWindow {
@@ -18,11 +17,8 @@ protected:
     QPoint firstPlace() const override;  // centred over the owner's outer rectangle
 
 private:
-    QWidget* buildControls();
-
-    QWidget* const client_ = buildControls();
-    QLabel* const Label1 = Control<QLabel>(client_, "Label1");
-    QLabel* const Label2 = Control<QLabel>(client_, "Label2");
-    QLabel* const Label3 = Control<QLabel>(client_, "Label3");
-    SpeedButton* const SpeedButton1 = Control<SpeedButton>(client_, "SpeedButton1");
+    QLabel* const Label1 = Control<QLabel>(this, "Label1");
+    QLabel* const Label2 = Control<QLabel>(this, "Label2");
+    QLabel* const Label3 = Control<QLabel>(this, "Label3");
+    SpeedButton* const SpeedButton1 = Control<SpeedButton>(this, "SpeedButton1");
 };

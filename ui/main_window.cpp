@@ -82,6 +82,8 @@ const ControlRow kInputControls[] = {
 
 QWidget* TForm1::buildClientArea()
 {
+    // The window's look first: the controls' fonts derive from it.
+    SetWindowLook(this, LayoutFont(13, true), Colour::Black, Colour::ButtonFace);
     auto* client = new QWidget(this);
     setCentralWidget(client);
     BuildControls(client, kWindowControls);
@@ -97,7 +99,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Тиверон"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    SetWindowLook(this, LayoutFont(13, true), Colour::Black, Colour::ButtonFace);
 
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     // The menu keeps the system's font; the window's bold font is for its controls.
